@@ -48,6 +48,11 @@ class WineTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.wine = session()
 
+    def assertSameFiles(self, before, after):
+        """Compares two snapshots by their differences alone."""
+        changed = sorted(k for k in set(before) | set(after) if before.get(k) != after.get(k))
+        self.assertEqual([], changed, "files created, changed or deleted")
+
     def assertBoxes(self, result, expected):
         """`expected`: (text, "OK" or "OK Cancel") for each box, in order."""
         seen = [(b.text, b.buttons()) for b in result.boxes]

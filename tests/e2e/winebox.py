@@ -189,7 +189,8 @@ class Wine:
         return path
 
     def snapshot(self, under="C:\\"):
-        """Every file below a directory: relative path -> digest of content."""
+        """Every file below a directory: relative path -> digest of content.
+        The harness's own directory C:\\vz is left out."""
         top = self.drive(under.rstrip("\\") + "\\x")
         top = os.path.dirname(top)
         files = {}
@@ -197,6 +198,8 @@ class Wine:
             for name in names:
                 full = os.path.join(dirpath, name)
                 rel = os.path.relpath(full, top).replace("/", "\\")
+                if under == "C:\\" and rel.startswith("vz\\"):
+                    continue
                 with open(full, "rb") as f:
                     files[rel] = hashlib.sha1(f.read()).hexdigest()
         return files
@@ -230,11 +233,13 @@ class Wine:
 
     # --- running the program ----------------------------------------------------------
 
-    def run(self, tail=None, answers=(), command_line=None, screenshots_dir=None, env=None):
+    def run(self, tail=None, answers=(), command_line=None, screenshots_dir=None, env=None,
+            user_answers=False):
         """Runs vzuninst.exe with the command line "vzuninst.exe " + tail (or
         exactly `command_line`), answers each box with the next of `answers`
         ("ok" or "cancel"; "ok" when none is left), and returns its exit
-        status and the boxes it showed."""
+        status and the boxes it showed.  With `user_answers` a person at the
+        display answers instead."""
         if command_line is None:
             command_line = b"C:\\vz\\vzuninst.exe " + _bytes(tail)
         cmd_file = self.drive("vz\\cmdline.txt")
@@ -251,7 +256,10 @@ class Wine:
                                     env=run_env, stdout=subprocess.DEVNULL, stderr=relay,
                                     start_new_session=True)
             try:
-                self._answer_boxes(proc, list(answers), screenshots_dir, shots)
+                if user_answers:
+                    proc.wait()
+                else:
+                    self._answer_boxes(proc, list(answers), screenshots_dir, shots)
             except Exception:
                 os.killpg(proc.pid, signal.SIGKILL)
                 _detached(["wineserver", "-k"], self.env)
