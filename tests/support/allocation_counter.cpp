@@ -30,8 +30,6 @@ void noteAllocation() {
 
 }  // namespace vz::testing
 
-// Sanitizer builds bring their own allocator; there the count is skipped.
-#ifndef VZ_NO_ALLOCATION_COUNT
 void* operator new(std::size_t size) {
   vz::testing::noteAllocation();
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
@@ -42,4 +40,3 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-#endif
