@@ -75,7 +75,7 @@ class Plan {
     removeOwnFiles();
     removeEngineExtras();
     if (in_.release70 && isPlatformProduct(in_.productId)) removePlatformExtras();
-    if (!in_.release70 && in_.productId <= 1) restoreStandardAddin();
+    if (!in_.release70 && in_.productId <= 1) removeLegacyExtrasAndRestoreAddin();
     if (in_.productId >= 2) removeSharedEngineFilesIfLast();
   }
 
@@ -133,7 +133,7 @@ class Plan {
     remove(kExampleWorkbooks);
   }
 
-  void restoreStandardAddin() {
+  void removeLegacyExtrasAndRestoreAddin() {
     remove(kLegacyPlatformExtras);
     restoreFromBackup(kLibraryBackupDigitZero, kLibraryBackupLetterO, in_.names.libraryFile);
     restoreFromBackup(kAddinBackupDigitZero, kAddinBackupLetterO, in_.names.addinFile);
