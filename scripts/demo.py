@@ -43,7 +43,7 @@ def main():
     shutil.rmtree(DEMO, ignore_errors=True)
     os.makedirs(DEMO)
     wine = winebox.Wine(BUILD, prefix=os.path.join(DEMO, "prefix"),
-                        use_display=args.interactive)
+                        use_display=args.interactive, framed=True)
     print("Creating a fresh Wine prefix in %s ..." % wine.prefix)
     wine.start()
     try:

@@ -119,7 +119,7 @@ class Display:
 class Wine:
     """A throwaway win32 Wine prefix with the program and its test helpers."""
 
-    def __init__(self, build_dir, prefix=None, use_display=False):
+    def __init__(self, build_dir, prefix=None, use_display=False, framed=False):
         self.build_dir = build_dir
         self.exe = os.path.join(build_dir, "vzuninst.exe")
         self.launcher = os.path.join(build_dir, "vzlaunch.exe")
@@ -128,6 +128,9 @@ class Wine:
         self.own_prefix = prefix is None
         self.display = Display()
         self.use_display = use_display
+        # Without a window manager a box has no title bar; with `framed`
+        # Wine draws the frame and the caption itself.
+        self.framed = framed
         self.env = None
         self.work = tempfile.mkdtemp(prefix="vz-e2e-")
 
@@ -152,6 +155,9 @@ class Wine:
         self.reg_import(
             "[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\n"
             "\"RelayInclude\"=\"user32.MessageBoxA\"\n")
+        if self.framed:
+            self.reg_import("[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"
+                            "\"Managed\"=\"N\"\n\"Decorated\"=\"Y\"\n")
         shutil.copy(self.exe, self.drive("vz\\vzuninst.exe"))
         shutil.copy(self.launcher, self.drive("vz\\vzlaunch.exe"))
         return self
@@ -283,7 +289,7 @@ class Wine:
                 continue
             time.sleep(0.3)  # let the box paint before it is looked at
             if screenshots_dir:
-                shots.append(self._screenshot(screenshots_dir, len(shots) + 1))
+                shots.append(self._screenshot(screenshots_dir, len(shots) + 1, window))
             answer = answers.pop(0) if answers else "ok"
             key = {"ok": "Return", "cancel": "Escape"}[answer]
             subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env,
@@ -300,10 +306,10 @@ class Wine:
         windows = found.stdout.decode().split()
         return windows[-1] if windows else None
 
-    def _screenshot(self, directory, number):
+    def _screenshot(self, directory, number, window):
         os.makedirs(directory, exist_ok=True)
         path = os.path.join(directory, "box-%d.png" % number)
-        subprocess.run(["import", "-window", "root", path], env=self.env,
+        subprocess.run(["import", "-window", window, path], env=self.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
         return path
 
