@@ -2,6 +2,7 @@
 
 namespace vz {
 
+// clang-format off
 const ProductProfile kProductProfiles[kProductCount] = {
     // code      displayPrefix                     vendorSubkey                 addinBase    libraryBase
     {"VANT",   "Vantor Zeltar V",                "VantorZeltar\\",           "Zeltar",    "Zeltar32"},
@@ -16,6 +17,7 @@ const ProductProfile kProductProfiles[kProductCount] = {
     {"ARVEL",  "ARVEL Zeltar V",                 "ARVELZeltar\\",            "ARVELeng",  "ARVELeng"},
     {"QUORIN", "QUORIN Zeltar Engine V",         "QUORINZeltarEngine\\",     "QUORINeng", "QUORINeng"},
 };
+// clang-format on
 
 namespace {
 

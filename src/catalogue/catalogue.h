@@ -24,7 +24,8 @@ inline bool isPlatformProduct(int productId) { return productId < kFirstEngineId
 // Registry keys below HKEY_LOCAL_MACHINE, each ending in a backslash and
 // passed to the registry as they stand.
 inline constexpr char kVendorKeyPath[] = "Software\\CorvaneSystems\\";
-inline constexpr char kUninstallListPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+inline constexpr char kUninstallListPath[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 // "Corvane Systems " + display name names the product's uninstall entry.
 inline constexpr char kEntryNamePrefix[] = "Corvane Systems ";

@@ -51,11 +51,11 @@ bool directoryOfCommand(const char* command, size_t length, TextBuffer& installD
 }
 
 LookupResult lookUpInstallDir(Platform& platform, const TextBuffer& displayName,
-                              TextBuffer& keyPath, KeyHandle& key, TextBuffer& installDir) {
-  if (!keyPath.assign(kUninstallListPath) || !appendEntryName(keyPath, displayName)) {
+                              TextBuffer& keyPathBuffer, KeyHandle& key, TextBuffer& installDir) {
+  if (!keyPathBuffer.assign(kUninstallListPath) || !appendEntryName(keyPathBuffer, displayName)) {
     return LookupResult::kNotFound;
   }
-  if (platform.openMachineKey(keyPath.c_str(), kKeyQueryValue, &key) != kRegistrySuccess) {
+  if (platform.openMachineKey(keyPathBuffer.c_str(), kKeyQueryValue, &key) != kRegistrySuccess) {
     return LookupResult::kNotFound;
   }
   unsigned char value[kValueCapacity];

@@ -14,9 +14,9 @@ enum class LookupResult {
 };
 
 // Reads "UninstallString" of the entry "Corvane Systems <displayName>".
-// `keyPath` receives the entry's key path; `key` is the run's key handle.
+// `keyPathBuffer` receives the entry's key path; `key` is the run's key handle.
 LookupResult lookUpInstallDir(Platform& platform, const TextBuffer& displayName,
-                              TextBuffer& keyPath, KeyHandle& key, TextBuffer& installDir);
+                              TextBuffer& keyPathBuffer, KeyHandle& key, TextBuffer& installDir);
 
 // The directory part of an uninstall command of `length` bytes.  A command
 // that opens with a double quote is a quoted program path: the directory is

@@ -45,9 +45,7 @@ class TextBuffer {
 
   [[nodiscard]] bool append(const char* text) { return append(text, lengthOf(text)); }
 
-  [[nodiscard]] bool append(const TextBuffer& other) {
-    return append(other.c_str(), other.size());
-  }
+  [[nodiscard]] bool append(const TextBuffer& other) { return append(other.c_str(), other.size()); }
 
   // Replaces the content; on failure the buffer is left empty.
   [[nodiscard]] bool assign(const char* text) {

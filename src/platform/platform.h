@@ -20,16 +20,16 @@ using SearchHandle = uintptr_t;
 
 // The Win32 values the run relies on, spelled out so that portable code
 // never needs <windows.h>.
-constexpr long kRegistrySuccess = 0;           // ERROR_SUCCESS
-constexpr uint32_t kKeyQueryValue = 0x0001;    // KEY_QUERY_VALUE
-constexpr uint32_t kKeySetValue = 0x0002;      // KEY_SET_VALUE
-constexpr uint32_t kRegString = 1;             // REG_SZ
+constexpr long kRegistrySuccess = 0;         // ERROR_SUCCESS
+constexpr uint32_t kKeyQueryValue = 0x0001;  // KEY_QUERY_VALUE
+constexpr uint32_t kKeySetValue = 0x0002;    // KEY_SET_VALUE
+constexpr uint32_t kRegString = 1;           // REG_SZ
 constexpr uint32_t kInvalidFileAttributes = 0xFFFFFFFFu;
 constexpr SearchHandle kInvalidSearch = static_cast<SearchHandle>(-1);
-constexpr uint32_t kBoxOk = 0;                 // MB_OK
-constexpr uint32_t kBoxOkCancel = 1;           // MB_OKCANCEL
-constexpr int kAnswerOk = 1;                   // IDOK
-constexpr int kAnswerCancel = 2;               // IDCANCEL
+constexpr uint32_t kBoxOk = 0;        // MB_OK
+constexpr uint32_t kBoxOkCancel = 1;  // MB_OKCANCEL
+constexpr int kAnswerOk = 1;          // IDOK
+constexpr int kAnswerCancel = 2;      // IDCANCEL
 
 class Platform {
  public:
@@ -43,8 +43,8 @@ class Platform {
 
   // RegQueryValueExA(key, name, NULL, type, data, size).  On entry *size is
   // the capacity of `data`; on success it is the number of bytes returned.
-  virtual long queryValue(KeyHandle key, const char* name, uint32_t* type,
-                          unsigned char* data, uint32_t* size) = 0;
+  virtual long queryValue(KeyHandle key, const char* name, uint32_t* type, unsigned char* data,
+                          uint32_t* size) = 0;
 
   // RegCloseKey(key).
   virtual long closeKey(KeyHandle key) = 0;

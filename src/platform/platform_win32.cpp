@@ -25,8 +25,8 @@ long Win32Platform::openMachineKey(const char* path, uint32_t access, KeyHandle*
   return result;
 }
 
-long Win32Platform::queryValue(KeyHandle key, const char* name, uint32_t* type,
-                               unsigned char* data, uint32_t* size) {
+long Win32Platform::queryValue(KeyHandle key, const char* name, uint32_t* type, unsigned char* data,
+                               uint32_t* size) {
   DWORD valueType = 0;
   DWORD valueSize = *size;
   const LONG result = RegQueryValueExA(toHkey(key), name, nullptr, &valueType, data, &valueSize);

@@ -13,18 +13,18 @@ void deleteBelow(Platform& platform, const char* parentPath, const char* subkey,
 
 }  // namespace
 
-void deleteKeysAndReport(Platform& platform, const ProductNames& names, TextBuffer& keyPath,
-                         KeyHandle& key, TextBuffer& message) {
+void deleteKeysAndReport(Platform& platform, const ProductNames& names, TextBuffer& keyPathBuffer,
+                         KeyHandle& key, TextBuffer& messageBuffer) {
   deleteBelow(platform, kVendorKeyPath, names.vendorKeyName.c_str(), key);
-  keyPath.clear();
-  if (appendEntryName(keyPath, names.displayName)) {
-    deleteBelow(platform, kUninstallListPath, keyPath.c_str(), key);
+  keyPathBuffer.clear();
+  if (appendEntryName(keyPathBuffer, names.displayName)) {
+    deleteBelow(platform, kUninstallListPath, keyPathBuffer.c_str(), key);
   }
-  if (!messages::formatWithName(message, messages::kCompletionFormat, names.displayName)) {
+  if (!messages::formatWithName(messageBuffer, messages::kCompletionFormat, names.displayName)) {
     // Cannot happen with the product table's names; never show a cut text.
-    (void)message.assign(messages::kCaption);
+    (void)messageBuffer.assign(messages::kCaption);
   }
-  messages::showFinalMessage(platform, message.c_str());
+  messages::showFinalMessage(platform, messageBuffer.c_str());
 }
 
 }  // namespace vz

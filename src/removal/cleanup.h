@@ -11,7 +11,7 @@ namespace vz {
 // Deletes the version key below the vendor key and the product's uninstall
 // entry, then shows the completion message.  No result changes the course:
 // a parent key that cannot be opened only skips its own deletion.
-void deleteKeysAndReport(Platform& platform, const ProductNames& names, TextBuffer& keyPath,
-                         KeyHandle& key, TextBuffer& message);
+void deleteKeysAndReport(Platform& platform, const ProductNames& names, TextBuffer& keyPathBuffer,
+                         KeyHandle& key, TextBuffer& messageBuffer);
 
 }  // namespace vz

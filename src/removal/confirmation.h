@@ -17,11 +17,11 @@ enum class Consent {
 // install directory (products 0 and 1, legacy layout).
 bool backupCheckApplies(int productId, bool release70);
 
-// InstallDir + "Zeltar.xlo" into `path`; false when it does not fit.
-[[nodiscard]] bool composeBackupPath(const TextBuffer& installDir, TextBuffer& path);
+// InstallDir + "Zeltar.xlo" into `pathBuffer`; false when it does not fit.
+[[nodiscard]] bool composeBackupPath(const TextBuffer& installDir, TextBuffer& pathBuffer);
 
 Consent checkBackupAndConfirm(Platform& platform, int productId, bool release70,
                               const TextBuffer& installDir, const TextBuffer& displayName,
-                              TextBuffer& path, TextBuffer& message);
+                              TextBuffer& pathBuffer, TextBuffer& messageBuffer);
 
 }  // namespace vz

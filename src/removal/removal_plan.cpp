@@ -28,21 +28,21 @@ struct EngineExtras {
 constexpr int kArvelId = 9;
 constexpr int kQuorinId = 10;
 
+// clang-format off
 constexpr EngineExtras kEngineExtras[] = {
-    {kArvelId, true, {kBinDir, {"arvel4_0.dll", "pthreadVSE.dll", "libguide40.dll"}}},
-    {kArvelId, false, {kInstallRoot, {"arvel3_1.dll", "arvel3_2.dll", "pthreadVSE.dll"}}},
-    {kQuorinId, true,
-     {kBinDir, {"qrns.dll", "qrnl.dll", "QUORIN ZELTAR.CTP", "QUORIN ZELTAR.GLB",
-                "QUORIN ZELTAR.SOL"}}},
-    {kQuorinId, false,
-     {kInstallRoot, {"qrmain32.dll", "qrns.dll", "qrnl.dll", "quorinnh.ini", "qr-base.msg",
-                     "QUORIN ZELTAR.CTP", "QUORIN ZELTAR.GLB", "QUORIN ZELTAR.SOL"}}},
+    {kArvelId,  true,  {kBinDir,      {"arvel4_0.dll", "pthreadVSE.dll", "libguide40.dll"}}},
+    {kArvelId,  false, {kInstallRoot, {"arvel3_1.dll", "arvel3_2.dll", "pthreadVSE.dll"}}},
+    {kQuorinId, true,  {kBinDir,      {"qrns.dll", "qrnl.dll",
+                                       "QUORIN ZELTAR.CTP", "QUORIN ZELTAR.GLB", "QUORIN ZELTAR.SOL"}}},
+    {kQuorinId, false, {kInstallRoot, {"qrmain32.dll", "qrns.dll", "qrnl.dll", "quorinnh.ini",
+                                       "qr-base.msg",
+                                       "QUORIN ZELTAR.CTP", "QUORIN ZELTAR.GLB", "QUORIN ZELTAR.SOL"}}},
 };
 
 // Step 4, 7.0 layout: the platform manual and the example workbooks.
-constexpr FileGroup kPlatformManual = {kInstallRoot, {"Help\\CorvanePlatformV70.pdf"}};
-constexpr FileGroup kExampleWorkbooks = {
-    kExamplesDir, {"Examples.xls", "Fleetplan.xls", "Blendmix.xls", "Sheetcut.xls"}};
+constexpr FileGroup kPlatformManual   = {kInstallRoot, {"Help\\CorvanePlatformV70.pdf"}};
+constexpr FileGroup kExampleWorkbooks = {kExamplesDir, {"Examples.xls", "Fleetplan.xls",
+                                                        "Blendmix.xls", "Sheetcut.xls"}};
 
 // Step 4, legacy layout of products 0 and 1.
 constexpr FileGroup kLegacyPlatformExtras = {kInstallRoot, {"Vecsum32.xll", "Examples.xls"}};
@@ -50,15 +50,16 @@ constexpr FileGroup kLegacyPlatformExtras = {kInstallRoot, {"Vecsum32.xll", "Exa
 // The backup copies of Excel's standard add-in.  The copy ending in the digit
 // zero takes precedence over the one ending in the letter o.
 constexpr char kLibraryBackupDigitZero[] = "Zeltar32.dl0";
-constexpr char kLibraryBackupLetterO[] = "Zeltar32.dlo";
-constexpr char kAddinBackupDigitZero[] = "Zeltar.xl0";
-constexpr char kAddinBackupLetterO[] = "Zeltar.xlo";
+constexpr char kLibraryBackupLetterO[]   = "Zeltar32.dlo";
+constexpr char kAddinBackupDigitZero[]   = "Zeltar.xl0";
+constexpr char kAddinBackupLetterO[]     = "Zeltar.xlo";
 
 // Step 5: the files all engines share, kept while any engine library is left.
 constexpr char kEngineLibraryPattern[] = "Bin\\*ENG.DLL";
-constexpr FileGroup kSharedEngineFiles = {
-    kInstallRoot, {"Help\\CorvaneEnginesV70.pdf", "Help\\Engine.hlp", "Help\\Engine.cnt",
-                   "Help\\Engine.gid", "Help\\Engine.fts"}};
+constexpr FileGroup kSharedEngineFiles = {kInstallRoot, {"Help\\CorvaneEnginesV70.pdf",
+                                                         "Help\\Engine.hlp", "Help\\Engine.cnt",
+                                                         "Help\\Engine.gid", "Help\\Engine.fts"}};
+// clang-format on
 
 // Step 1: "<windir>\system32\regsvr32 /u /s "<InstallDir>Bin\<library>"".
 constexpr char kToolPath[] = "\\system32\\regsvr32";
@@ -67,8 +68,9 @@ constexpr char kQuote[] = "\"";
 
 class Plan {
  public:
-  Plan(const PlanInputs& in, TextBuffer& path, TextBuffer& target, PlanActions& actions)
-      : in_(in), path_(path), target_(target), actions_(actions) {}
+  Plan(const PlanInputs& in, TextBuffer& pathBuffer, TextBuffer& targetPathBuffer,
+       PlanActions& actions)
+      : in_(in), pathBuffer_(pathBuffer), targetPathBuffer_(targetPathBuffer), actions_(actions) {}
 
   void run() {
     if (planUnregisters(in_.productId, in_.release70)) unregisterLibrary();
@@ -94,7 +96,7 @@ class Plan {
   }
 
   void remove(const char* directory, const char* name) {
-    if (compose(path_, directory, name)) actions_.removeFile(path_.c_str());
+    if (compose(pathBuffer_, directory, name)) actions_.removeFile(pathBuffer_.c_str());
   }
 
   void remove(const FileGroup& group) {
@@ -106,13 +108,14 @@ class Plan {
 
   void unregisterLibrary() {
     if (in_.windowsDir == nullptr) return;
-    if (path_.assign(in_.windowsDir->c_str()) && path_.append(kToolPath) &&
-        path_.append(kUnregisterSwitches) && path_.append(in_.installDir) &&
-        path_.append(kBinDir) && path_.append(in_.names.libraryFile) && path_.append(kQuote)) {
-      actions_.unregisterLibrary(path_.c_str());
+    if (pathBuffer_.assign(in_.windowsDir->c_str()) && pathBuffer_.append(kToolPath) &&
+        pathBuffer_.append(kUnregisterSwitches) && pathBuffer_.append(in_.installDir) &&
+        pathBuffer_.append(kBinDir) && pathBuffer_.append(in_.names.libraryFile) &&
+        pathBuffer_.append(kQuote)) {
+      actions_.unregisterLibrary(pathBuffer_.c_str());
       return;
     }
-    path_.clear();
+    pathBuffer_.clear();
     actions_.pathTooLong();
   }
 
@@ -143,21 +146,22 @@ class Plan {
   // simply fails.
   void restoreFromBackup(const char* digitZeroCopy, const char* letterOCopy,
                          const TextBuffer& standardName) {
-    if (!compose(path_, kInstallRoot, digitZeroCopy)) return;
-    if (!actions_.exists(path_.c_str()) && !compose(path_, kInstallRoot, letterOCopy)) return;
-    if (!compose(target_, kInstallRoot, standardName.c_str())) return;
-    actions_.moveFile(path_.c_str(), target_.c_str());
+    if (!compose(pathBuffer_, kInstallRoot, digitZeroCopy)) return;
+    if (!actions_.exists(pathBuffer_.c_str()) && !compose(pathBuffer_, kInstallRoot, letterOCopy))
+      return;
+    if (!compose(targetPathBuffer_, kInstallRoot, standardName.c_str())) return;
+    actions_.moveFile(pathBuffer_.c_str(), targetPathBuffer_.c_str());
   }
 
   void removeSharedEngineFilesIfLast() {
-    if (!compose(path_, kInstallRoot, kEngineLibraryPattern)) return;
-    if (actions_.engineLibraryRemains(path_.c_str())) return;
+    if (!compose(pathBuffer_, kInstallRoot, kEngineLibraryPattern)) return;
+    if (actions_.engineLibraryRemains(pathBuffer_.c_str())) return;
     remove(kSharedEngineFiles);
   }
 
   const PlanInputs& in_;
-  TextBuffer& path_;
-  TextBuffer& target_;
+  TextBuffer& pathBuffer_;
+  TextBuffer& targetPathBuffer_;
   PlanActions& actions_;
 };
 
@@ -201,21 +205,21 @@ bool planUnregisters(int productId, bool release70) {
   return release70 && isPlatformProduct(productId);
 }
 
-void runRemovalPlan(const PlanInputs& inputs, TextBuffer& path, TextBuffer& targetPath,
+void runRemovalPlan(const PlanInputs& inputs, TextBuffer& pathBuffer, TextBuffer& targetPathBuffer,
                     PlanActions& actions) {
-  Plan(inputs, path, targetPath, actions).run();
+  Plan(inputs, pathBuffer, targetPathBuffer, actions).run();
 }
 
-bool planPathsFit(const PlanInputs& inputs, TextBuffer& path, TextBuffer& targetPath) {
+bool planPathsFit(const PlanInputs& inputs, TextBuffer& pathBuffer, TextBuffer& targetPathBuffer) {
   FitCheck check;
-  runRemovalPlan(inputs, path, targetPath, check);
+  runRemovalPlan(inputs, pathBuffer, targetPathBuffer, check);
   return check.fits;
 }
 
-void removeFiles(Platform& platform, const PlanInputs& inputs, TextBuffer& path,
-                 TextBuffer& targetPath) {
+void removeFiles(Platform& platform, const PlanInputs& inputs, TextBuffer& pathBuffer,
+                 TextBuffer& targetPathBuffer) {
   MachineActions machine(platform);
-  runRemovalPlan(inputs, path, targetPath, machine);
+  runRemovalPlan(inputs, pathBuffer, targetPathBuffer, machine);
 }
 
 }  // namespace vz

@@ -38,17 +38,17 @@ class PlanActions {
 // Whether the plan runs the unregistration tool (7.0 platform products).
 bool planUnregisters(int productId, bool release70);
 
-// Runs the plan's five steps in order.  `path` and `targetPath` are the
+// Runs the plan's five steps in order.  `pathBuffer` and `targetPathBuffer` are the
 // run's 256-byte working buffers.
-void runRemovalPlan(const PlanInputs& inputs, TextBuffer& path, TextBuffer& targetPath,
+void runRemovalPlan(const PlanInputs& inputs, TextBuffer& pathBuffer, TextBuffer& targetPathBuffer,
                     PlanActions& actions);
 
 // Whether every path and command line the plan can compose, on every branch,
 // fits its buffer.
-bool planPathsFit(const PlanInputs& inputs, TextBuffer& path, TextBuffer& targetPath);
+bool planPathsFit(const PlanInputs& inputs, TextBuffer& pathBuffer, TextBuffer& targetPathBuffer);
 
 // Carries the plan out on the machine; results are not looked at.
-void removeFiles(Platform& platform, const PlanInputs& inputs, TextBuffer& path,
-                 TextBuffer& targetPath);
+void removeFiles(Platform& platform, const PlanInputs& inputs, TextBuffer& pathBuffer,
+                 TextBuffer& targetPathBuffer);
 
 }  // namespace vz

@@ -27,7 +27,8 @@ inline constexpr char kCompletionFormat[] = "The %s files\nhave been removed.  T
 
 // Fills `out` with `format`, its one "%s" replaced by `name`.  False, with
 // `out` empty, when the text would not fit.
-[[nodiscard]] inline bool formatWithName(TextBuffer& out, const char* format, const TextBuffer& name) {
+[[nodiscard]] inline bool formatWithName(TextBuffer& out, const char* format,
+                                         const TextBuffer& name) {
   out.clear();
   const char* p = format;
   while (p[0] != '\0' && !(p[0] == '%' && p[1] == 's')) ++p;

@@ -20,10 +20,10 @@ struct RunState {
   ProductNames names;
   FixedText<256> installDir;
   FixedText<256> windowsDir;
-  FixedText<128> keyPath;
-  FixedText<256> path;
-  FixedText<256> targetPath;
-  FixedText<256> message;
+  FixedText<128> keyPathBuffer;
+  FixedText<256> pathBuffer;
+  FixedText<256> targetPathBuffer;
+  FixedText<256> messageBuffer;
   KeyHandle key = 0;
 };
 
@@ -56,10 +56,10 @@ const char* lookupFailureMessage(LookupResult result) {
 // buffer whole, before the user is asked anything.
 bool everyPathFits(RunState& state, const PlanInputs& plan) {
   if (backupCheckApplies(plan.productId, plan.release70) &&
-      !composeBackupPath(state.installDir, state.path)) {
+      !composeBackupPath(state.installDir, state.pathBuffer)) {
     return false;
   }
-  return planPathsFit(plan, state.path, state.targetPath);
+  return planPathsFit(plan, state.pathBuffer, state.targetPathBuffer);
 }
 
 }  // namespace
@@ -71,8 +71,8 @@ int runUninstall(Platform& platform, const char* commandTail) {
 
   composeNames(selection.productId, selection.versionText, selection.release70, &state.names);
 
-  const LookupResult lookup = lookUpInstallDir(platform, state.names.displayName, state.keyPath,
-                                               state.key, state.installDir);
+  const LookupResult lookup = lookUpInstallDir(platform, state.names.displayName,
+                                               state.keyPathBuffer, state.key, state.installDir);
   if (lookup != LookupResult::kFound) return endWith(platform, lookupFailureMessage(lookup));
 
   const TextBuffer* windowsDir = nullptr;
@@ -87,11 +87,11 @@ int runUninstall(Platform& platform, const char* commandTail) {
 
   const Consent consent =
       checkBackupAndConfirm(platform, selection.productId, selection.release70, state.installDir,
-                            state.names.displayName, state.path, state.message);
+                            state.names.displayName, state.pathBuffer, state.messageBuffer);
   if (consent != Consent::kProceed) return kExitStatus;
 
-  removeFiles(platform, plan, state.path, state.targetPath);
-  deleteKeysAndReport(platform, state.names, state.keyPath, state.key, state.message);
+  removeFiles(platform, plan, state.pathBuffer, state.targetPathBuffer);
+  deleteKeysAndReport(platform, state.names, state.keyPathBuffer, state.key, state.messageBuffer);
   return kExitStatus;
 }
 

@@ -18,7 +18,9 @@ constexpr VersionTag kVersionTags[] = {
     {"V60", "6.0"}, {"V65", "6.5"}, {"V70", kRelease70Version},
 };
 
-char foldAsciiLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char foldAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Prefix test: the characters of `code` against the text at `at`, folding
 // only the ASCII letters.  The end of the text inside the code mismatches.

@@ -20,10 +20,14 @@ TEST(CatalogueTest, ComposesEveryProductsNamesInBothLayouts) {
   const NamesCase cases[] = {
       {0, "3.5", "VantorZeltar\\3.5", "Vantor Zeltar V3.5", "Zeltar32.dll", "Zeltar.xla"},
       {0, "7.0", "VantorZeltar\\7.0", "Vantor Zeltar V7.0", "Zeltar32.xll", "Zeltar.xla"},
-      {1, "6.5", "VantorZeltarPlatform\\6.5", "Vantor Zeltar Platform V6.5", "Zeltar32.dll", "Zeltar.xla"},
-      {1, "7.0", "VantorZeltarPlatform\\7.0", "Vantor Zeltar Platform V7.0", "Zeltar32.xll", "Zeltar.xla"},
-      {2, "4.0", "VantorZeltarEducation\\4.0", "Vantor Zeltar for Education V4.0", "Zeltar32.dll", "Zeltar.xla"},
-      {2, "7.0", "VantorZeltarEducation\\7.0", "Vantor Zeltar for Education V7.0", "Zeltar32.xll", "Zeltar.xla"},
+      {1, "6.5", "VantorZeltarPlatform\\6.5", "Vantor Zeltar Platform V6.5", "Zeltar32.dll",
+       "Zeltar.xla"},
+      {1, "7.0", "VantorZeltarPlatform\\7.0", "Vantor Zeltar Platform V7.0", "Zeltar32.xll",
+       "Zeltar.xla"},
+      {2, "4.0", "VantorZeltarEducation\\4.0", "Vantor Zeltar for Education V4.0", "Zeltar32.dll",
+       "Zeltar.xla"},
+      {2, "7.0", "VantorZeltarEducation\\7.0", "Vantor Zeltar for Education V7.0", "Zeltar32.xll",
+       "Zeltar.xla"},
       {3, "5.0", "TalnorZeltar\\5.0", "Talnor Zeltar V5.0", "TALNeng.dll", "TALNeng.xla"},
       {3, "7.0", "TalnorZeltar\\7.0", "Talnor Zeltar V7.0", "TALNeng.dll", "TALNeng.xla"},
       {4, "5.5", "KebrantZeltar\\5.5", "Kebrant Zeltar V5.5", "KEBRAeng.dll", "KEBRAeng.xla"},
@@ -38,8 +42,10 @@ TEST(CatalogueTest, ComposesEveryProductsNamesInBothLayouts) {
       {8, "7.0", "FENWIKZeltar\\7.0", "FENWIK Zeltar V7.0", "FENWIKeng.dll", "FENWIKeng.xla"},
       {9, "5.0", "ARVELZeltar\\5.0", "ARVEL Zeltar V5.0", "ARVELeng.dll", "ARVELeng.xla"},
       {9, "7.0", "ARVELZeltar\\7.0", "ARVEL Zeltar V7.0", "ARVELeng.dll", "ARVELeng.xla"},
-      {10, "5.5", "QUORINZeltarEngine\\5.5", "QUORIN Zeltar Engine V5.5", "QUORINeng.dll", "QUORINeng.xla"},
-      {10, "7.0", "QUORINZeltarEngine\\7.0", "QUORIN Zeltar Engine V7.0", "QUORINeng.dll", "QUORINeng.xla"},
+      {10, "5.5", "QUORINZeltarEngine\\5.5", "QUORIN Zeltar Engine V5.5", "QUORINeng.dll",
+       "QUORINeng.xla"},
+      {10, "7.0", "QUORINZeltarEngine\\7.0", "QUORIN Zeltar Engine V7.0", "QUORINeng.dll",
+       "QUORINeng.xla"},
   };
   for (const NamesCase& c : cases) {
     SCOPED_TRACE(c.displayName);
@@ -65,7 +71,7 @@ TEST(CatalogueTest, EntryNameThatDoesNotFitLeavesTheTextAsItWas) {
   ProductNames names;
   composeNames(2, "7.0", true, &names);  // the longest display name, 32 characters
   FixedText<49> fits;                    // 48 characters and the zero
-  FixedText<58> tooSmall;  // ten characters, then 48 would need 59 bytes
+  FixedText<58> tooSmall;                // ten characters, then 48 would need 59 bytes
   ASSERT_TRUE(tooSmall.assign("0123456789"));
   EXPECT_TRUE(appendEntryName(fits, names.displayName));
   EXPECT_EQ(48u, fits.size());

@@ -51,8 +51,8 @@ TEST_F(LookupTest, DerivesTheInstallDirectoryFromTheUninstallCommand) {
       {"no data at all", "", LookupResult::kNoPath, ""},
       {"backslash in an argument", sz("C:\\Apps\\Remove.exe /log C:\\Temp\\run.log"),
        LookupResult::kFound, "C:\\Apps\\Remove.exe /log C:\\Temp\\"},
-      {"quoted program path", sz("\"C:\\Program Files\\VZP\\Remove.exe\" /x"),
-       LookupResult::kFound, "C:\\Program Files\\VZP\\"},
+      {"quoted program path", sz("\"C:\\Program Files\\VZP\\Remove.exe\" /x"), LookupResult::kFound,
+       "C:\\Program Files\\VZP\\"},
       {"quoted path, argument with backslashes", sz("\"C:\\A\\Remove.exe\" /log C:\\T\\x"),
        LookupResult::kFound, "C:\\A\\"},
       {"quoted name without a path", sz("\"Remove.exe\" C:\\x\\y"), LookupResult::kNoPath, ""},
@@ -70,10 +70,9 @@ TEST_F(LookupTest, DerivesTheInstallDirectoryFromTheUninstallCommand) {
       {"255 characters, backslash last", sz(std::string(254, 'a') + "\\"), LookupResult::kFound,
        std::string(254, 'a') + "\\"},
       {"256 characters", sz("C:\\" + std::string(253, 'a')), LookupResult::kNotFound, ""},
-      {"256 bytes without terminator", "C:\\" + std::string(253, 'a'), LookupResult::kNotFound,
-       ""},
-      {"255 bytes without terminator", "C:\\" + std::string(251, 'a') + "\\",
-       LookupResult::kFound, "C:\\" + std::string(251, 'a') + "\\"},
+      {"256 bytes without terminator", "C:\\" + std::string(253, 'a'), LookupResult::kNotFound, ""},
+      {"255 bytes without terminator", "C:\\" + std::string(251, 'a') + "\\", LookupResult::kFound,
+       "C:\\" + std::string(251, 'a') + "\\"},
   };
   for (const ScanCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -13,7 +13,9 @@
 namespace {
 
 bool noLeadBytes(unsigned char) { return false; }
-bool doubleByteLeads(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool doubleByteLeads(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 void require(bool property) {
   if (!property) std::abort();

@@ -48,19 +48,19 @@ std::vector<std::string> expand(const std::vector<std::string>& lines,
 
 std::vector<std::string> ownFiles(const std::string& dir, const std::string& library,
                                   const std::string& base, const std::string& helpDir) {
-  return {"del " + dir + library,       "del " + dir + base + ".xla",
+  return {"del " + dir + library,           "del " + dir + base + ".xla",
           "del " + helpDir + base + ".hlp", "del " + helpDir + base + ".cnt",
           "del " + helpDir + base + ".gid", "del " + helpDir + base + ".fts"};
 }
 
 const std::vector<std::string> kPlatformExtras70 = {
-    "del Help\\CorvanePlatformV70.pdf", "del Examples\\Examples.xls",
-    "del Examples\\Fleetplan.xls",      "del Examples\\Blendmix.xls",
-    "del Examples\\Sheetcut.xls"};
+    "del Help\\CorvanePlatformV70.pdf", "del Examples\\Examples.xls", "del Examples\\Fleetplan.xls",
+    "del Examples\\Blendmix.xls", "del Examples\\Sheetcut.xls"};
 
 const std::vector<std::string> kSharedEngineFiles = {
-    "find Bin\\*ENG.DLL",   "del Help\\CorvaneEnginesV70.pdf", "del Help\\Engine.hlp",
-    "del Help\\Engine.cnt", "del Help\\Engine.gid",            "del Help\\Engine.fts"};
+    "find Bin\\*ENG.DLL",   "del Help\\CorvaneEnginesV70.pdf",
+    "del Help\\Engine.hlp", "del Help\\Engine.cnt",
+    "del Help\\Engine.gid", "del Help\\Engine.fts"};
 
 const std::vector<std::string> kSharedEngineFilesKept = {"find Bin\\*ENG.DLL", "close"};
 
@@ -92,50 +92,113 @@ void runCase(const PlanCase& c, FakePlatform& machine) {
 
 TEST(RemovalPlanTest, EveryProductAndLayoutRunsItsSteps) {
   const std::vector<std::string> legacyRestore = {
-      "del Vecsum32.xll", "del Examples.xls", "attr Zeltar32.dl0",
-      "move Zeltar32.dlo > Zeltar32.dll", "attr Zeltar.xl0", "move Zeltar.xlo > Zeltar.xla"};
+      "del Vecsum32.xll",  "del Examples.xls",
+      "attr Zeltar32.dl0", "move Zeltar32.dlo > Zeltar32.dll",
+      "attr Zeltar.xl0",   "move Zeltar.xlo > Zeltar.xla"};
   const PlanCase cases[] = {
-      {"0, 7.0", 0, true, {},
+      {"0, 7.0",
+       0,
+       true,
+       {},
        join({{"cmd"}, ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70})},
-      {"1, 7.0", 1, true, {},
+      {"1, 7.0",
+       1,
+       true,
+       {},
        join({{"cmd"}, ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70})},
-      {"2, 7.0, no engine left", 2, true, {},
-       join({{"cmd"}, ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70,
+      {"2, 7.0, no engine left",
+       2,
+       true,
+       {},
+       join({{"cmd"},
+             ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"),
+             kPlatformExtras70,
              kSharedEngineFiles})},
-      {"2, 7.0, an engine left", 2, true, {"Bin\\TALNeng.dll"},
-       join({{"cmd"}, ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70,
+      {"2, 7.0, an engine left",
+       2,
+       true,
+       {"Bin\\TALNeng.dll"},
+       join({{"cmd"},
+             ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"),
+             kPlatformExtras70,
              kSharedEngineFilesKept})},
-      {"0, legacy", 0, false, {}, join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), legacyRestore})},
-      {"1, legacy", 1, false, {}, join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), legacyRestore})},
-      {"2, legacy: no restore, probe in Bin", 2, false, {},
+      {"0, legacy",
+       0,
+       false,
+       {},
+       join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), legacyRestore})},
+      {"1, legacy",
+       1,
+       false,
+       {},
+       join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), legacyRestore})},
+      {"2, legacy: no restore, probe in Bin",
+       2,
+       false,
+       {},
        join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), kSharedEngineFiles})},
-      {"3, legacy", 3, false, {}, join({ownFiles("", "TALNeng.dll", "TALNeng", ""), kSharedEngineFiles})},
-      {"4, 7.0", 4, true, {},
+      {"3, legacy",
+       3,
+       false,
+       {},
+       join({ownFiles("", "TALNeng.dll", "TALNeng", ""), kSharedEngineFiles})},
+      {"4, 7.0",
+       4,
+       true,
+       {},
        join({ownFiles("Bin\\", "KEBRAeng.dll", "KEBRAeng", "Help\\"), kSharedEngineFiles})},
-      {"5, 7.0, another engine left", 5, true, {"Bin\\MORVAeng.dll"},
+      {"5, 7.0, another engine left",
+       5,
+       true,
+       {"Bin\\MORVAeng.dll"},
        join({ownFiles("Bin\\", "WIVOeng.dll", "WIVOeng", "Help\\"), kSharedEngineFilesKept})},
-      {"5, 7.0, the last engine", 5, true, {"Bin\\WIVOeng.dll", "Bin\\Zeltar32.xll"},
+      {"5, 7.0, the last engine",
+       5,
+       true,
+       {"Bin\\WIVOeng.dll", "Bin\\Zeltar32.xll"},
        join({ownFiles("Bin\\", "WIVOeng.dll", "WIVOeng", "Help\\"), kSharedEngineFiles})},
-      {"6, legacy, an engine library left in Bin", 6, false, {"Bin\\FENWIKENG.DLL"},
+      {"6, legacy, an engine library left in Bin",
+       6,
+       false,
+       {"Bin\\FENWIKENG.DLL"},
        join({ownFiles("", "PELeng.dll", "PELeng", ""), kSharedEngineFilesKept})},
-      {"7, 7.0", 7, true, {},
+      {"7, 7.0",
+       7,
+       true,
+       {},
        join({ownFiles("Bin\\", "MORVAeng.dll", "MORVAeng", "Help\\"), kSharedEngineFiles})},
-      {"8, legacy", 8, false, {},
+      {"8, legacy",
+       8,
+       false,
+       {},
        join({ownFiles("", "FENWIKeng.dll", "FENWIKeng", ""), kSharedEngineFiles})},
-      {"9, legacy", 9, false, {},
+      {"9, legacy",
+       9,
+       false,
+       {},
        join({ownFiles("", "ARVELeng.dll", "ARVELeng", ""),
-             {"del arvel3_1.dll", "del arvel3_2.dll", "del pthreadVSE.dll"}, kSharedEngineFiles})},
-      {"9, 7.0", 9, true, {},
+             {"del arvel3_1.dll", "del arvel3_2.dll", "del pthreadVSE.dll"},
+             kSharedEngineFiles})},
+      {"9, 7.0",
+       9,
+       true,
+       {},
        join({ownFiles("Bin\\", "ARVELeng.dll", "ARVELeng", "Help\\"),
              {"del Bin\\arvel4_0.dll", "del Bin\\pthreadVSE.dll", "del Bin\\libguide40.dll"},
              kSharedEngineFiles})},
-      {"10, legacy", 10, false, {},
+      {"10, legacy",
+       10,
+       false,
+       {},
        join({ownFiles("", "QUORINeng.dll", "QUORINeng", ""),
              {"del qrmain32.dll", "del qrns.dll", "del qrnl.dll", "del quorinnh.ini",
               "del qr-base.msg", "del QUORIN ZELTAR.CTP", "del QUORIN ZELTAR.GLB",
               "del QUORIN ZELTAR.SOL"},
              kSharedEngineFiles})},
-      {"10, 7.0", 10, true, {},
+      {"10, 7.0",
+       10,
+       true,
+       {},
        join({ownFiles("Bin\\", "QUORINeng.dll", "QUORINeng", "Help\\"),
              {"del Bin\\qrns.dll", "del Bin\\qrnl.dll", "del Bin\\QUORIN ZELTAR.CTP",
               "del Bin\\QUORIN ZELTAR.GLB", "del Bin\\QUORIN ZELTAR.SOL"},
@@ -180,9 +243,9 @@ TEST(RemovalPlanTest, DigitZeroBackupTakesPrecedence) {
     present.push_back("Zeltar32.dll");  // the product's own files, deleted first
     present.push_back("Zeltar.xla");
     runCase({c.name, 1, false, present, {}}, machine);
-    const std::vector<std::string> expected =
-        join({ownFiles("", "Zeltar32.dll", "Zeltar", ""), {"del Vecsum32.xll", "del Examples.xls"},
-              c.restore});
+    const std::vector<std::string> expected = join({ownFiles("", "Zeltar32.dll", "Zeltar", ""),
+                                                    {"del Vecsum32.xll", "del Examples.xls"},
+                                                    c.restore});
     EXPECT_EQ(expand(expected), machine.calls);
     std::vector<std::string> remaining;
     for (const std::string& file : machine.files()) {
@@ -219,8 +282,9 @@ TEST(RemovalPlanTest, WithoutAWindowsDirectoryTheUnregistrationIsSkipped) {
   FixedText<256> installDir, path, target;
   ASSERT_TRUE(installDir.assign(kInstallDir.c_str()));
   removeFiles(machine, {0, true, installDir, names, nullptr}, path, target);
-  EXPECT_EQ(expand(join({ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70})),
-            machine.calls);
+  EXPECT_EQ(
+      expand(join({ownFiles("Bin\\", "Zeltar32.xll", "Zeltar", "Help\\"), kPlatformExtras70})),
+      machine.calls);
 }
 
 TEST(RemovalPlanTest, PathsThatDoNotFitAreNeverComposed) {

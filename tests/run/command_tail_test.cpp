@@ -35,8 +35,7 @@ TEST(CommandTailTest, SkipsTheProgramNameAndTheBlanksAfterIt) {
       {"a leading blank means no name", " VANT V70", "VANT V70"},
       {"empty command line", "", ""},
       {"lead byte hides a quote", "\"C:\\\x81\"x.exe\" VANT", "VANT", shiftJisLeadByte},
-      {"without lead bytes that quote ends the name", "\"C:\\\x81\"x.exe\" VANT",
-       "x.exe\" VANT"},
+      {"without lead bytes that quote ends the name", "\"C:\\\x81\"x.exe\" VANT", "x.exe\" VANT"},
       {"lead byte at the very end", "\"C:\\\x81", "", shiftJisLeadByte},
   };
   for (const TailCase& c : cases) {

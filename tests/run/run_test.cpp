@@ -55,9 +55,12 @@ TEST_F(RunTest, LookupFailuresEndWithTheirMessage) {
     const char* tail;
     std::vector<std::string> calls;
   } cases[] = {
-      {"not registered", "VANT V70",
-       {readEntryCalls("Vantor Zeltar V7.0")[0], finalBox("Uninstall command not found in Registry")}},
-      {"another version registered", "VZP V65",
+      {"not registered",
+       "VANT V70",
+       {readEntryCalls("Vantor Zeltar V7.0")[0],
+        finalBox("Uninstall command not found in Registry")}},
+      {"another version registered",
+       "VZP V65",
        {readEntryCalls("Vantor Zeltar Platform V6.5")[0],
         finalBox("Uninstall command not found in Registry")}},
   };
@@ -78,7 +81,8 @@ TEST_F(RunTest, CommandWithoutPathEndsTheRun) {
 }
 
 TEST_F(RunTest, ExpandableStringIsNotFound) {
-  machine.setValue(testing::entryKey(kVzp70), "UninstallString", 2, std::string("C:\\A\\R.exe", 11));
+  machine.setValue(testing::entryKey(kVzp70), "UninstallString", 2,
+                   std::string("C:\\A\\R.exe", 11));
   run("VZP V70");
   EXPECT_EQ(concat({{readEntryCalls(kVzp70)[0], readEntryCalls(kVzp70)[1]},
                     {finalBox("Uninstall command not found in Registry")}}),
@@ -95,18 +99,27 @@ TEST_F(RunTest, ConfirmedReleaseSevenPlatformRunDoesTheWholeJob) {
   auto del = [&](const std::string& name) { return "DeleteFileA(\"" + dir + name + "\")"; };
   const std::vector<std::string> expected = concat({
       readEntryCalls(kVzp70),
-      {"GetEnvironmentVariableA(\"windir\")", confirmBox(kVzp70),
+      {"GetEnvironmentVariableA(\"windir\")",
+       confirmBox(kVzp70),
        "system(\"C:\\WINDOWS\\system32\\regsvr32 /u /s \"C:\\Apps\\VZP\\Bin\\Zeltar32.xll\"\")",
-       del("Bin\\Zeltar32.xll"), del("Bin\\Zeltar.xla"), del("Help\\Zeltar.hlp"),
-       del("Help\\Zeltar.cnt"), del("Help\\Zeltar.gid"), del("Help\\Zeltar.fts"),
-       del("Help\\CorvanePlatformV70.pdf"), del("Examples\\Examples.xls"),
-       del("Examples\\Fleetplan.xls"), del("Examples\\Blendmix.xls"),
+       del("Bin\\Zeltar32.xll"),
+       del("Bin\\Zeltar.xla"),
+       del("Help\\Zeltar.hlp"),
+       del("Help\\Zeltar.cnt"),
+       del("Help\\Zeltar.gid"),
+       del("Help\\Zeltar.fts"),
+       del("Help\\CorvanePlatformV70.pdf"),
+       del("Examples\\Examples.xls"),
+       del("Examples\\Fleetplan.xls"),
+       del("Examples\\Blendmix.xls"),
        del("Examples\\Sheetcut.xls"),
        "RegOpenKeyExA(HKLM, \"Software\\CorvaneSystems\\\", 0, KEY_SET_VALUE)",
-       "RegDeleteKeyA(key2, \"VantorZeltarPlatform\\7.0\")", "RegCloseKey(key2)",
+       "RegDeleteKeyA(key2, \"VantorZeltarPlatform\\7.0\")",
+       "RegCloseKey(key2)",
        "RegOpenKeyExA(HKLM, \"" + testing::kUninstallList + "\", 0, KEY_SET_VALUE)",
        "RegDeleteKeyA(key3, \"Corvane Systems Vantor Zeltar Platform V7.0\")",
-       "RegCloseKey(key3)", testing::completionBox(kVzp70)},
+       "RegCloseKey(key3)",
+       testing::completionBox(kVzp70)},
   });
   EXPECT_EQ(expected, machine.calls);
   EXPECT_FALSE(machine.hasKey(testing::entryKey(kVzp70)));
@@ -161,19 +174,47 @@ TEST_F(RunTest, BackupCheckGuardsLegacyPlatformProducts) {
     std::vector<std::string> directories;
     std::vector<std::string> afterLookup;
   } cases[] = {
-      {"0 in 6.5 with its backup", "VANT V65", "Vantor Zeltar V6.5", {"Zeltar.xlo"}, {},
+      {"0 in 6.5 with its backup",
+       "VANT V65",
+       "Vantor Zeltar V6.5",
+       {"Zeltar.xlo"},
+       {},
        {attr, confirmBox("Vantor Zeltar V6.5")}},
-      {"1 without a tag and without a backup", "VZP", "Vantor Zeltar Platform V3.5", {}, {},
+      {"1 without a tag and without a backup",
+       "VZP",
+       "Vantor Zeltar Platform V3.5",
+       {},
+       {},
        {attr, finalBox(kBackupMissing)}},
-      {"0 with only the digit-zero copy", "VANT", kVant35, {"Zeltar.xl0"}, {},
+      {"0 with only the digit-zero copy",
+       "VANT",
+       kVant35,
+       {"Zeltar.xl0"},
+       {},
        {attr, finalBox(kBackupMissing)}},
-      {"a directory named like the backup", "VANT", kVant35, {}, {"Zeltar.xlo"},
+      {"a directory named like the backup",
+       "VANT",
+       kVant35,
+       {},
+       {"Zeltar.xlo"},
        {attr, confirmBox(kVant35)}},
-      {"2 in the legacy layout has no check", "VZE V65", "Vantor Zeltar for Education V6.5", {},
-       {}, {confirmBox("Vantor Zeltar for Education V6.5")}},
-      {"an engine has no check", "TALN", "Talnor Zeltar V3.5", {}, {},
+      {"2 in the legacy layout has no check",
+       "VZE V65",
+       "Vantor Zeltar for Education V6.5",
+       {},
+       {},
+       {confirmBox("Vantor Zeltar for Education V6.5")}},
+      {"an engine has no check",
+       "TALN",
+       "Talnor Zeltar V3.5",
+       {},
+       {},
        {confirmBox("Talnor Zeltar V3.5")}},
-      {"0 in 7.0 has no check", "VANT V70", "Vantor Zeltar V7.0", {}, {},
+      {"0 in 7.0 has no check",
+       "VANT V70",
+       "Vantor Zeltar V7.0",
+       {},
+       {},
        {"GetEnvironmentVariableA(\"windir\")", confirmBox("Vantor Zeltar V7.0")}},
   };
   for (const auto& c : cases) {

@@ -153,8 +153,8 @@ long FakePlatform::openMachineKey(const char* path, uint32_t access, KeyHandle* 
   return kRegistrySuccess;
 }
 
-long FakePlatform::queryValue(KeyHandle key, const char* name, uint32_t* type,
-                              unsigned char* data, uint32_t* size) {
+long FakePlatform::queryValue(KeyHandle key, const char* name, uint32_t* type, unsigned char* data,
+                              uint32_t* size) {
   AllocationPause pause;
   record("RegQueryValueExA(key" + std::to_string(key) + ", " + quoted(name) + ", NULL, " +
          std::to_string(*size) + ")");

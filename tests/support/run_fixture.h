@@ -11,7 +11,8 @@
 
 namespace vz::testing {
 
-inline const std::string kUninstallList = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+inline const std::string kUninstallList =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 inline const std::string kVendorKey = "Software\\CorvaneSystems\\";
 inline const std::string kCaption = "\"Vantor Zeltar Products\"";
 
@@ -38,8 +39,8 @@ inline std::string confirmBox(const std::string& displayName) {
 }
 
 inline std::string completionBox(const std::string& displayName) {
-  return "MessageBoxA(NULL, \"The " + displayName +
-         " files\\nhave been removed.  Thank you.\", " + kCaption + ", MB_OK)";
+  return "MessageBoxA(NULL, \"The " + displayName + " files\\nhave been removed.  Thank you.\", " +
+         kCaption + ", MB_OK)";
 }
 
 inline std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {

@@ -56,11 +56,13 @@ TEST(VzplanTest, BranchesOfTheRestoreAndTheBackupCheck) {
 }
 
 TEST(VzplanTest, RunsThatEndEarlyShowTheirFinalMessage) {
-  EXPECT_NE(std::string::npos, report("XYZ", "C:\\V\\").find(
-                                   "  1. show       [OK] \"Command line argument not recognized\""));
+  EXPECT_NE(std::string::npos,
+            report("XYZ", "C:\\V\\")
+                .find("  1. show       [OK] \"Command line argument not recognized\""));
   const std::string longDir = "C:\\" + std::string(230, 'd') + "\\";
-  EXPECT_NE(std::string::npos, report("TALN", longDir).find(
-                                   "  2. show       [OK] \"Install directory path is too long\""));
+  EXPECT_NE(
+      std::string::npos,
+      report("TALN", longDir).find("  2. show       [OK] \"Install directory path is too long\""));
 }
 
 TEST(VzplanTest, RefusesUnusableInstallDirectories) {

@@ -87,8 +87,8 @@ class RecordingMachine : public Platform {
   // and everything asked after it is absent.
   bool answer() {
     const size_t index = asked_++;
-    const bool given = (index < answers_.size() && answers_[index] >= 0) ? answers_[index] != 0
-                                                                         : !confirmed_;
+    const bool given =
+        (index < answers_.size() && answers_[index] >= 0) ? answers_[index] != 0 : !confirmed_;
     answered.push_back(given);
     return given;
   }
@@ -97,7 +97,6 @@ class RecordingMachine : public Platform {
   std::vector<bool> answered;
 
  private:
-
   const Request& request_;
   std::vector<int> answers_;  // -1: the default answer
   std::map<KeyHandle, std::string> keys_;

@@ -9,8 +9,19 @@
 namespace vz::plan {
 
 struct Event {
-  enum Kind { kReadValue, kWindowsDir, kTest, kProbe, kCloseSearch, kAsk, kShow, kRun, kDelete,
-              kMove, kDeleteKey };
+  enum Kind {
+    kReadValue,
+    kWindowsDir,
+    kTest,
+    kProbe,
+    kCloseSearch,
+    kAsk,
+    kShow,
+    kRun,
+    kDelete,
+    kMove,
+    kDeleteKey
+  };
   Kind kind;
   std::string first;   // key, path, pattern, text, command
   std::string second;  // value name, move destination, subkey

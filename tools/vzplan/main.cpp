@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
   const std::string problem = vz::plan::validate(request);
   if (!problem.empty()) return usage(problem.c_str());
   const auto events = vz::plan::describe(request);
-  const std::string report = asJson ? vz::plan::renderJson(request, events)
-                                    : vz::plan::renderText(request, events);
+  const std::string report =
+      asJson ? vz::plan::renderJson(request, events) : vz::plan::renderText(request, events);
   std::fputs(report.c_str(), stdout);
   return 0;
 }

@@ -33,17 +33,28 @@ std::string json(const std::string& text) {
 
 const char* verb(Event::Kind kind) {
   switch (kind) {
-    case Event::kReadValue: return "read";
-    case Event::kWindowsDir: return "windir";
-    case Event::kTest: return "test";
-    case Event::kProbe: return "probe";
-    case Event::kCloseSearch: return "close";
-    case Event::kAsk: return "ask";
-    case Event::kShow: return "show";
-    case Event::kRun: return "run";
-    case Event::kDelete: return "delete";
-    case Event::kMove: return "move";
-    case Event::kDeleteKey: return "delete-key";
+    case Event::kReadValue:
+      return "read";
+    case Event::kWindowsDir:
+      return "windir";
+    case Event::kTest:
+      return "test";
+    case Event::kProbe:
+      return "probe";
+    case Event::kCloseSearch:
+      return "close";
+    case Event::kAsk:
+      return "ask";
+    case Event::kShow:
+      return "show";
+    case Event::kRun:
+      return "run";
+    case Event::kDelete:
+      return "delete";
+    case Event::kMove:
+      return "move";
+    case Event::kDeleteKey:
+      return "delete-key";
   }
   return "?";
 }
@@ -52,13 +63,20 @@ std::string line(const Event& e) {
   std::string out = verb(e.kind);
   out.resize(11, ' ');
   switch (e.kind) {
-    case Event::kReadValue: return out + "HKLM\\" + e.first + "  value \"" + e.second + "\"";
-    case Event::kAsk: return out + "[OK Cancel] \"" + visible(e.first) + "\"  (only OK goes on)";
-    case Event::kShow: return out + "[OK] \"" + visible(e.first) + "\"  (the run ends)";
-    case Event::kMove: return out + e.first + "  ->  " + e.second;
-    case Event::kDeleteKey: return out + "HKLM\\" + e.first + e.second;
-    case Event::kCloseSearch: return out + "the search (an engine library is left)";
-    default: return out + e.first;
+    case Event::kReadValue:
+      return out + "HKLM\\" + e.first + "  value \"" + e.second + "\"";
+    case Event::kAsk:
+      return out + "[OK Cancel] \"" + visible(e.first) + "\"  (only OK goes on)";
+    case Event::kShow:
+      return out + "[OK] \"" + visible(e.first) + "\"  (the run ends)";
+    case Event::kMove:
+      return out + e.first + "  ->  " + e.second;
+    case Event::kDeleteKey:
+      return out + "HKLM\\" + e.first + e.second;
+    case Event::kCloseSearch:
+      return out + "the search (an engine library is left)";
+    default:
+      return out + e.first;
   }
 }
 
@@ -77,22 +95,45 @@ void renderJsonEvents(std::ostringstream& out, const std::vector<Event>& events,
     const Event& e = events[i];
     out << (i ? "," : "") << "\n" << indent << "  {\"op\": " << json(verb(e.kind));
     switch (e.kind) {
-      case Event::kReadValue: out << ", \"key\": " << json("HKLM\\" + e.first) << ", \"value\": " << json(e.second); break;
+      case Event::kReadValue:
+        out << ", \"key\": " << json("HKLM\\" + e.first) << ", \"value\": " << json(e.second);
+        break;
       case Event::kAsk:
-      case Event::kShow: out << ", \"text\": " << json(e.first); break;
-      case Event::kRun: out << ", \"command\": " << json(e.first); break;
-      case Event::kMove: out << ", \"from\": " << json(e.first) << ", \"to\": " << json(e.second); break;
-      case Event::kDeleteKey: out << ", \"parent\": " << json("HKLM\\" + e.first) << ", \"key\": " << json(e.second); break;
-      case Event::kProbe: out << ", \"pattern\": " << json(e.first); break;
-      case Event::kCloseSearch: break;
-      case Event::kWindowsDir: out << ", \"directory\": " << json(e.first); break;
-      default: out << ", \"path\": " << json(e.first); break;
+      case Event::kShow:
+        out << ", \"text\": " << json(e.first);
+        break;
+      case Event::kRun:
+        out << ", \"command\": " << json(e.first);
+        break;
+      case Event::kMove:
+        out << ", \"from\": " << json(e.first) << ", \"to\": " << json(e.second);
+        break;
+      case Event::kDeleteKey:
+        out << ", \"parent\": " << json("HKLM\\" + e.first) << ", \"key\": " << json(e.second);
+        break;
+      case Event::kProbe:
+        out << ", \"pattern\": " << json(e.first);
+        break;
+      case Event::kCloseSearch:
+        break;
+      case Event::kWindowsDir:
+        out << ", \"directory\": " << json(e.first);
+        break;
+      default:
+        out << ", \"path\": " << json(e.first);
+        break;
     }
     if (e.kind == Event::kTest || e.kind == Event::kProbe) {
       out << ", \"" << (e.kind == Event::kTest ? "if_present" : "if_match") << "\": ";
-      if (e.yesEndsRun) out << "\"the run ends\""; else renderJsonEvents(out, e.ifYes, indent + "  ");
+      if (e.yesEndsRun)
+        out << "\"the run ends\"";
+      else
+        renderJsonEvents(out, e.ifYes, indent + "  ");
       out << ", \"" << (e.kind == Event::kTest ? "if_absent" : "if_no_match") << "\": ";
-      if (e.noEndsRun) out << "\"the run ends\""; else renderJsonEvents(out, e.ifNo, indent + "  ");
+      if (e.noEndsRun)
+        out << "\"the run ends\"";
+      else
+        renderJsonEvents(out, e.ifNo, indent + "  ");
     }
     out << "}";
   }
@@ -121,9 +162,9 @@ std::string renderText(const Request& request, const std::vector<Event>& events)
 
 std::string renderJson(const Request& request, const std::vector<Event>& events) {
   std::ostringstream out;
-  out << "{\n  \"tail\": " << json(request.tail) << ",\n  \"install_dir\": "
-      << json(request.installDir) << ",\n  \"windows_dir\": " << json(request.windowsDir)
-      << ",\n  \"steps\": ";
+  out << "{\n  \"tail\": " << json(request.tail)
+      << ",\n  \"install_dir\": " << json(request.installDir)
+      << ",\n  \"windows_dir\": " << json(request.windowsDir) << ",\n  \"steps\": ";
   renderJsonEvents(out, events, "  ");
   out << "\n}\n";
   return out.str();
@@ -139,13 +180,20 @@ void collect(const std::vector<Event>& events, const std::string& dir,
   };
   for (const Event& e : events) {
     switch (e.kind) {
-      case Event::kDelete: removed.push_back("`" + rel(e.first) + "`"); break;
-      case Event::kMove: restored.push_back("`" + rel(e.first) + "` to `" + rel(e.second) + "`"); break;
+      case Event::kDelete:
+        removed.push_back("`" + rel(e.first) + "`");
+        break;
+      case Event::kMove:
+        restored.push_back("`" + rel(e.first) + "` to `" + rel(e.second) + "`");
+        break;
       case Event::kTest:
         probed.push_back("`" + rel(e.first) + "` exists?");
         break;
-      case Event::kProbe: probed.push_back("`" + rel(e.first) + "` matches?"); break;
-      default: break;
+      case Event::kProbe:
+        probed.push_back("`" + rel(e.first) + "` matches?");
+        break;
+      default:
+        break;
     }
     if (e.kind == Event::kTest || e.kind == Event::kProbe) {
       std::vector<std::string> r1, m1, p1, r2, m2, p2;
@@ -194,8 +242,10 @@ std::string removalPlansDocument() {
       out << "\n## " << title << " (`" << request.tail << "`, "
           << (*tag ? "7.0 layout" : "legacy layout") << ")\n\n";
       if (!unregistered.empty()) out << "Unregisters: `" << unregistered << "`\n\n";
-      out << "Removes:\n\n" << joinLines(removed) << "\nRestores:\n\n" << joinLines(restored)
-          << "\nProbes:\n\n" << joinLines(probed);
+      out << "Removes:\n\n"
+          << joinLines(removed) << "\nRestores:\n\n"
+          << joinLines(restored) << "\nProbes:\n\n"
+          << joinLines(probed);
     }
   }
   return out.str();
