@@ -1,10 +1,11 @@
 """Demonstration: seeds a complete installation of one product into a fresh
 Wine prefix, runs vzuninst.exe on it and shows what it removed.
 
-    python3 scripts/demo.py [CODE [TAG]] [--interactive]
+    python3 scripts/demo.py [CODE [TAG]] [--virtual-display]
 
-Without --interactive the boxes appear on a virtual display, are answered
-with OK and photographed; with it they appear on $DISPLAY for you to answer.
+With a display ($DISPLAY) the boxes appear there for you to answer.  Without
+one, or with --virtual-display, they appear on a virtual display, are
+answered with OK and photographed.
 """
 
 import argparse
@@ -32,11 +33,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("code", nargs="?", default="VZP")
     parser.add_argument("tag", nargs="?", default="V70")
-    parser.add_argument("--interactive", action="store_true",
-                        help="show the boxes on $DISPLAY and let the user answer them")
+    parser.add_argument("--virtual-display", action="store_true",
+                        help="answer the boxes on a virtual display even when there is a display")
     args = parser.parse_args()
-    if args.interactive and not os.environ.get("DISPLAY"):
-        parser.error("--interactive needs a display ($DISPLAY)")
+    args.interactive = bool(os.environ.get("DISPLAY")) and not args.virtual_display
+    if args.interactive:
+        print("The boxes appear on your display %s: answer them there." % os.environ["DISPLAY"])
 
     product = Product(args.code.upper(), args.tag.upper())
     install_dir = "C:\\Program Files\\Corvane Systems\\%s\\" % product.display_name

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main job, shown: builds vzuninst.exe and removes a seeded installation
 # under Wine.  Arguments go to scripts/demo.py (product code, version tag,
-# --interactive).
+# --virtual-display).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

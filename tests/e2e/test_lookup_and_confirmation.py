@@ -42,6 +42,12 @@ class LookupFailures(e2e_base.WineTestCase):
         self.set_entry('"UninstallString"="C:\\\\%s"' % ("a" * 253))
         self.assertBoxes(self.wine.run("VZP V70"), [(NOT_FOUND, "OK")])
 
+    def test_value_of_255_characters_is_read(self):
+        # Read whole, it names a 255-character directory: too long for the
+        # unregistration command, which says that it was read.
+        self.set_entry('"UninstallString"="C:\\\\%s\\\\"' % ("a" * 251))
+        self.assertBoxes(self.wine.run("VZP V70"), [(TOO_LONG, "OK")])
+
     def test_install_directory_too_long_for_the_unregistration_command(self):
         # windir C:\windows (10 characters) leaves 202 for the directory.
         directory = "C:\\" + "d" * 199 + "\\"
