@@ -303,14 +303,21 @@ TEST_F(RunTest, ConfirmedRunReportsCompletionWhateverFailed) {
 TEST_F(RunTest, AWholeRunAllocatesNothing) {
   const std::string dir = "C:\\Apps\\V\\";
   registerProduct(kVant35, dir + "Remove.exe");
+  registerProduct(kVzp70, dir + "Remove.exe");
   machine.addFile(dir + "Zeltar.xlo");
   machine.addFile(dir + "Zeltar32.dll");
-  testing::startCountingAllocations();
-  const int status = runUninstall(machine, "VANT");
-  const size_t allocations = testing::stopCountingAllocations();
-  EXPECT_EQ(0, status);
-  EXPECT_EQ(0u, allocations);
-  EXPECT_EQ(testing::completionBox(kVant35), machine.calls.back());
+  machine.addFile(dir + "Bin\\TALNeng.dll");
+  for (const char* tail : {"VANT", "VZP V70", "TALN", "nothing"}) {
+    SCOPED_TRACE(tail);
+    testing::startCountingAllocations();
+    const int status = runUninstall(machine, tail);
+    const size_t allocations = testing::stopCountingAllocations();
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(0u, allocations);
+  }
+  // Confirmation and completion for the two registered products, one final
+  // message each for the unregistered one and the unrecognised tail.
+  EXPECT_EQ(6u, machine.boxes.size());
 }
 
 }  // namespace
