@@ -259,7 +259,8 @@ class Wine:
         shots = []
         with open(relay_path, "wb") as relay:
             proc = subprocess.Popen(["wine", "C:\\vz\\vzlaunch.exe", "C:\\vz\\cmdline.txt"],
-                                    env=run_env, stdout=subprocess.DEVNULL, stderr=relay,
+                                    env=run_env, stdin=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, stderr=relay,
                                     start_new_session=True)
             try:
                 if user_answers:
