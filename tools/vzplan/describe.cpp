@@ -2,9 +2,7 @@
 
 #include <cstring>
 #include <map>
-#include <sstream>
 
-#include "catalogue/catalogue.h"
 #include "platform/platform.h"
 #include "run/run.h"
 
