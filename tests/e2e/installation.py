@@ -3,6 +3,8 @@ must leave of it.  Written from the products' published layouts, apart from
 the program's own tables, so that the tests check the program against them.
 """
 
+import os
+
 UNINSTALL_LIST = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
 VENDOR_KEY = "Software\\CorvaneSystems\\"
 
@@ -154,7 +156,6 @@ def seed(wine, product, install_dir, registrable_library=None):
 
 def read_tree(wine, install_dir):
     """Relative path -> content of every file below the install directory."""
-    import os
     top = os.path.dirname(wine.drive(install_dir + "x"))
     out = {}
     for dirpath, _, names in os.walk(top):

@@ -1,5 +1,7 @@
 """Finding the installation and asking before anything changes."""
 
+import os
+
 import e2e_base
 from e2e_base import (BACKUP_MISSING, NO_PATH, NOT_FOUND, TOO_LONG, completion,
                       confirmation)
@@ -57,17 +59,16 @@ class LookupFailures(e2e_base.WineTestCase):
 
 class BackupCheckAndConfirmation(e2e_base.WineTestCase):
     def seed(self, product, directory, backups=(), backup_dirs=()):
+        """A full installation whose backups are exactly `backups` (files)
+        and `backup_dirs` (directories of those names)."""
         seed(self.wine, product, directory)
         for name in product.backups():
-            self.wine.drive(directory + name)
-            import os
             os.remove(self.wine.drive(directory + name))
         for name in backups:
             with open(self.wine.drive(directory + name), "w") as f:
                 f.write(name)
-        import os
         for name in backup_dirs:
-            os.makedirs(self.wine.drive(directory + name + "\\x")[:-2], exist_ok=True)
+            os.makedirs(self.wine.drive(directory + name), exist_ok=True)
 
     def cleanup(self, product):
         for key in (product.entry_key, product.version_key, product.sibling_key):

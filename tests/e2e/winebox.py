@@ -59,7 +59,7 @@ def _unescape(text):
                 out.append("\t"); i += 2; continue
             if n == "r":
                 out.append("\r"); i += 2; continue
-            if n == "x" and i + 3 < len(text) + 1:
+            if n == "x" and i + 4 <= len(text):
                 out.append(chr(int(text[i + 2:i + 4], 16))); i += 4; continue
             out.append(n); i += 2; continue
         out.append(c)

@@ -235,7 +235,6 @@ SearchHandle FakePlatform::findFirstFile(const char* pattern) {
   for (const auto& [id, entry] : files_) {
     if (parentOf(id) != directory) continue;
     if (wildcardMatch(namePattern.c_str(), id.substr(directory.size() + 1).c_str())) {
-      openSearches_.insert(nextSearch_);
       return nextSearch_++;
     }
   }
@@ -245,7 +244,6 @@ SearchHandle FakePlatform::findFirstFile(const char* pattern) {
 void FakePlatform::findClose(SearchHandle search) {
   AllocationPause pause;
   record("FindClose(find" + std::to_string(search) + ")");
-  openSearches_.erase(search);
 }
 
 // --- Dialogs, environment, commands ------------------------------------------------

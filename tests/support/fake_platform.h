@@ -89,7 +89,6 @@ class FakePlatform : public Platform {
   std::map<KeyHandle, std::string> openKeys_;
   KeyHandle nextKey_ = 1;
   std::map<std::string, Entry> files_;  // by upper-case path
-  std::set<SearchHandle> openSearches_;
   SearchHandle nextSearch_ = 1;
   std::map<std::string, std::string> env_;  // by upper-case name
   std::string windowsDir_ = "C:\\WINDOWS";

@@ -174,6 +174,21 @@ namespace {
 
 void collect(const std::vector<Event>& events, const std::string& dir,
              std::vector<std::string>& removed, std::vector<std::string>& restored,
+             std::vector<std::string>& probed);
+
+// What one branch of a test or probe does, each item marked with `when`.
+void collectBranch(const std::vector<Event>& branch, const std::string& dir, const char* when,
+                   std::vector<std::string>& removed, std::vector<std::string>& restored,
+                   std::vector<std::string>& probed) {
+  std::vector<std::string> branchRemoved, branchRestored, branchProbed;
+  collect(branch, dir, branchRemoved, branchRestored, branchProbed);
+  for (const auto& item : branchRemoved) removed.push_back(item + when);
+  for (const auto& item : branchRestored) restored.push_back(item + when);
+  for (const auto& item : branchProbed) probed.push_back(item + when);
+}
+
+void collect(const std::vector<Event>& events, const std::string& dir,
+             std::vector<std::string>& removed, std::vector<std::string>& restored,
              std::vector<std::string>& probed) {
   auto rel = [&](const std::string& path) {
     return path.compare(0, dir.size(), dir) == 0 ? path.substr(dir.size()) : path;
@@ -196,13 +211,11 @@ void collect(const std::vector<Event>& events, const std::string& dir,
         break;
     }
     if (e.kind == Event::kTest || e.kind == Event::kProbe) {
-      std::vector<std::string> r1, m1, p1, r2, m2, p2;
-      collect(e.ifYes, dir, r1, m1, p1);
-      collect(e.ifNo, dir, r2, m2, p2);
-      for (auto& m : m1) restored.push_back(m + " (if it exists)");
-      for (auto& m : m2) restored.push_back(m + " (otherwise)");
-      for (auto& r : r2) removed.push_back(r + " (only if no engine library matches)");
-      (void)r1;
+      const bool test = e.kind == Event::kTest;
+      collectBranch(e.ifYes, dir, test ? " (if it exists)" : " (only if an engine library matches)",
+                    removed, restored, probed);
+      collectBranch(e.ifNo, dir, test ? " (otherwise)" : " (only if no engine library matches)",
+                    removed, restored, probed);
     }
   }
 }
